@@ -1,0 +1,39 @@
+// Program-wide state: created once before the main window, released once at
+// program end. Each entry is written and read by the modules named beside it.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+using TrayCallback = void (*)(UINT mouse_message);
+
+struct GlobalState {
+    HWND main_window = nullptr;
+
+    // Shell: version texts (creation handler), tray (tray module).
+    std::string app_version;
+    std::string balloon_title;
+    std::string balloon_text;
+    NOTIFYICONDATAA tray_record{};
+    HWND hooked_window = nullptr;
+    WNDPROC previous_window_proc = nullptr;
+    TrayCallback tray_callback = nullptr;
+    UINT taskbar_created_message = 0;
+
+    // Main window: last valid monitoring interval; title of the last right-clicked row.
+    std::atomic<int> check_interval_minutes{0};
+    std::string context_title;
+
+    // Remote configuration: the settings reply fields and the server base.
+    std::vector<std::string> settings_reply = std::vector<std::string>(5);
+    std::string server_base_head;
+    std::string server_base_tail;
+};
+
+GlobalState& global_state();
+void create_global_state();
+// Runs once, whatever ends the program; later calls do nothing.
+void release_global_state();

@@ -1,0 +1,53 @@
+#include "app/wait_pumping.h"
+
+#include <windows.h>
+
+#include "app/win_handle.h"
+
+namespace {
+
+// Dispatches every pending message; false when the quit message was seen
+// (it is posted again for the message loop).
+bool pump_pending() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+// Without a waitable timer: the same wait, measured by the tick count.
+void wait_by_ticks(int microseconds) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(microseconds > 0 ? microseconds : 0) / 1000;
+    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+        DWORD r = MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(deadline - now), QS_ALLINPUT,
+                                              MWMO_INPUTAVAILABLE);
+        if (r == WAIT_OBJECT_0 && !pump_pending()) return;
+    }
+}
+
+}  // namespace
+
+void wait_pumping(int microseconds) {
+    KernelHandle timer(CreateWaitableTimerW(nullptr, FALSE, nullptr));
+    if (!timer) return wait_by_ticks(microseconds);
+    LARGE_INTEGER due;
+    // Negative means relative, in units of 100 ns. Zero or a negative time
+    // gives a due time in the past, which fires at once.
+    due.QuadPart = -static_cast<LONGLONG>(microseconds) * 10;
+    if (!SetWaitableTimer(timer.get(), &due, 0, nullptr, nullptr, FALSE)) return wait_by_ticks(microseconds);
+    HANDLE handles[] = {timer.get()};
+    for (;;) {
+        DWORD r = MsgWaitForMultipleObjectsEx(1, handles, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (r == WAIT_OBJECT_0 + 1) {
+            if (!pump_pending()) return;
+            continue;
+        }
+        return;  // the timer fired, or the wait failed
+    }
+}
