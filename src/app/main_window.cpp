@@ -23,6 +23,11 @@ constexpr COLORREF LINK_COLOUR = RGB(0, 0, 255);
 constexpr int HELP_LINK_ID = FIRST_CONTROL_ID + 900;
 
 ControlSet controls;
+unsigned window_serial = 0;
+// The control that gets the keyboard focus when the window is activated or
+// the panel is unlocked: a control in the locked panel cannot hold the
+// focus yet, so the wish is kept until it can.
+HWND focus_target = nullptr;
 std::string dialog_directory;
 HFONT interface_font = nullptr;
 HFONT hint_font = nullptr;
@@ -58,7 +63,8 @@ void on_main_window_created(HWND window) {
                          QITONG_HOME_PAGE;
     dialog_directory = current_directory();
     SendMessageW(controls.get("单选框_查询全部"), BM_SETCHECK, BST_CHECKED, 0);
-    SetFocus(controls.get("按钮_查询"));
+    focus_target = controls.get("按钮_查询");
+    SetFocus(focus_target);
     set_status_text(0, " 正在加载...");
     set_status_text(1, " 面板已锁定，请等待加载完成哦(大约需要1-10秒)");
     SetTimer(window, CONFIG_TIMER_ID, seams().config_timer_ms, nullptr);
@@ -81,6 +87,7 @@ void add_help_link_if_no_browser(HWND window) {
 
 void on_create(HWND window) {
     global_state().main_window = window;
+    ++window_serial;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     HICON small_icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QITONG), IMAGE_ICON, 16, 16, 0));
     HICON big_icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QITONG), IMAGE_ICON, 32, 32, 0));
@@ -165,6 +172,14 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
                 load_remote_configuration(window);
             }
             return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wparam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus && IsChild(window, focus)) focus_target = focus;
+            } else if (focus_target && IsWindow(focus_target)) {
+                SetFocus(focus_target);
+            }
+            return 0;
         case WM_SIZE:
             if (wparam == SIZE_MINIMIZED) on_main_window_position_changed();
             return 0;
@@ -177,6 +192,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
             return 0;
         case WM_NCDESTROY:
             controls.clear();
+            focus_target = nullptr;
             if (global_state().main_window == window) global_state().main_window = nullptr;
             return 0;
         default:
@@ -213,6 +229,8 @@ HWND create_main_window(HINSTANCE instance) {
     return window;
 }
 
+unsigned main_window_serial() { return window_serial; }
+
 HWND main_control(const std::string& name) { return controls.get(name); }
 
 const ControlSet& main_controls() { return controls; }
@@ -235,6 +253,7 @@ void unlock_panel(int page) {
     EnableWindow(tab, TRUE);
     SendMessageW(tab, TCM_SETCURSEL, page, 0);
     controls.show_page(page);
+    if (focus_target && IsWindowVisible(focus_target)) SetFocus(focus_target);
 }
 
 void centre_on_screen(HWND window) {

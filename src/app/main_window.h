@@ -11,6 +11,9 @@
 // its creation handler runs inside. nullptr on failure.
 HWND create_main_window(HINSTANCE instance);
 
+// Counts the main windows created in this process; the current one's number.
+unsigned main_window_serial();
+
 // The main window's control of that name; nullptr when there is none.
 HWND main_control(const std::string& name);
 const ControlSet& main_controls();

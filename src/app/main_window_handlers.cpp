@@ -29,7 +29,7 @@ std::optional<int> valid_interval(const std::string& text) {
 }
 
 void restore_hint_later() {
-    HWND window = global_state().main_window;
+    const MainWindowRef window = current_main_window();
     const long long delay = seams().hint_restore_us;
     std::thread([window, delay] {
         wait_pumping(static_cast<int>(delay));

@@ -9,9 +9,20 @@
 
 constexpr UINT WM_QITONG_CONTROL_TEXT = WM_APP + 1;
 
+// The main window a worker writes to: its handle and the serial number of
+// that window's life, so a write meant for a destroyed window never lands in
+// a later window that happens to get the same handle.
+struct MainWindowRef {
+    HWND window = nullptr;
+    unsigned serial = 0;
+};
+
+// The current main window, taken on the user-interface thread.
+MainWindowRef current_main_window();
+
 // Queues "set" (append = false) or "append" of text to the named control.
 // False when the window no longer exists.
-bool post_control_text(HWND window, const std::string& control, const std::string& text, bool append);
+bool post_control_text(const MainWindowRef& target, const std::string& control, const std::string& text, bool append);
 
 // The window procedure's side: carries out one posted write.
 void apply_posted_control_text(LPARAM payload);

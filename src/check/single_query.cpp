@@ -22,7 +22,7 @@ std::string title_or_complain() {
 
 }  // namespace
 
-void run_single_query(HWND window, const std::string& title) {
+void run_single_query(const MainWindowRef& window, const std::string& title) {
     post_control_text(window, "编辑框_显示", "正在查询...\r\n", true);
     const std::string page = gbk::until_zero(网页_访问(search_url(title), 0, "", "", "", "", PAGE_UTF8));
     post_control_text(window, "编辑框_显示", single_query_message(classify_search_page(page, NOT_FOUND_MARKER)),
@@ -33,8 +33,7 @@ void on_query_clicked() {
     set_control_text(main_control("编辑框_显示"), "");
     std::string title = title_or_complain();
     if (title.empty()) return;
-    HWND window = GetAncestor(main_control("编辑框_显示"), GA_ROOT);
-    std::thread(run_single_query, window, title).detach();
+    std::thread(run_single_query, current_main_window(), title).detach();
 }
 
 void on_exact_check_clicked() {

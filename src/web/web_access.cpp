@@ -103,9 +103,10 @@ std::string 网页_访问(const std::string& url, int 访问方式, const std::s
     if (!done.sent) return {};
     if (response_headers) *response_headers = done.header_block;
 
-    // WinInet stores the cookies itself too; this puts them under the bare
-    // host, so later requests to any path of it carry them. Refusals (an
-    // HttpOnly cookie, a foreign domain) change nothing and are ignored.
+    // WinInet stores the cookies itself too, but files one without a path
+    // under the request's directory; stored again under the bare host, it
+    // reaches every path there. Refusals (an HttpOnly cookie, a foreign
+    // domain) change nothing and are ignored.
     const std::string cookie_url = "http://" + url_host(address);
     for (const CookiePair& cookie : set_cookie_pairs(done.header_block))
         InternetSetCookieA(cookie_url.c_str(), cookie.name.c_str(), cookie.data.c_str());

@@ -5,8 +5,9 @@
 #include "text/codepage.h"
 
 std::string artifact_dir() {
-    // The build folder is a Unix path; Wine maps it through drive Z:.
-    std::string dir = std::string("Z:") + QITONG_ARTIFACT_DIR;
+    // Built on Linux the folder is a Unix path, which Wine maps through drive Z:.
+    std::string dir = QITONG_ARTIFACT_DIR;
+    if (!dir.empty() && dir[0] == '/') dir = "Z:" + dir;
     for (char& c : dir)
         if (c == '/') c = '\\';
     CreateDirectoryA(dir.c_str(), nullptr);

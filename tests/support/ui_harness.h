@@ -1,0 +1,46 @@
+// Drives the real main window in the test process: message pumping, and
+// seams that record message boxes, opened addresses, pop-up menus and the
+// end of the program instead of acting on them.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Processes this thread's messages for the given time.
+void pump_for(int milliseconds);
+// Processes messages until done() holds or the time is up; returns done().
+bool pump_until(const std::function<bool()>& done, int timeout_milliseconds);
+
+struct RecordedMessageBox {
+    std::string text, title;
+    unsigned style;
+};
+
+struct RecordedMenu {
+    HMENU menu;
+    UINT flags;
+    int x, y;
+};
+
+// Installs recording seams for its lifetime and restores production ones after.
+struct RecordingSeams {
+    RecordingSeams();
+    ~RecordingSeams();
+    std::vector<RecordedMessageBox> message_boxes;
+    std::vector<std::string> opened;
+    std::vector<RecordedMenu> menus;
+    int end_program_calls = 0;
+    UINT menu_answer = 0;  // command the next pop-up menu returns
+};
+
+// A fresh program-wide state and main window, as start-up makes them.
+HWND open_main_window();
+// Destroys the window when it still exists and processes what follows.
+void close_main_window(HWND window);
+
+// Texts of a pop-up menu's items.
+std::vector<std::string> menu_texts(HMENU menu);
+// Saves the window's picture as a 24-bit BMP file; false on failure.
+bool save_window_bitmap(HWND window, const std::string& path);
