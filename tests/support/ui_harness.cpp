@@ -34,7 +34,7 @@ RecordingSeams::RecordingSeams() {
     };
     s.open_address = [this](const std::string& address) { opened.push_back(address); };
     s.track_popup_menu = [this](HMENU menu, UINT flags, int x, int y, HWND) {
-        menus.push_back({menu, flags, x, y});
+        menus.push_back({menu, flags, x, y, menu_texts(menu)});
         UINT answer = menu_answer;
         menu_answer = 0;
         return answer;

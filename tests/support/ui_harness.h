@@ -22,7 +22,11 @@ struct RecordedMenu {
     HMENU menu;
     UINT flags;
     int x, y;
+    std::vector<std::string> texts;  // item texts when it was shown
 };
+
+// Texts of a pop-up menu's items.
+std::vector<std::string> menu_texts(HMENU menu);
 
 // Installs recording seams for its lifetime and restores production ones after.
 struct RecordingSeams {
@@ -40,7 +44,5 @@ HWND open_main_window();
 // Destroys the window when it still exists and processes what follows.
 void close_main_window(HWND window);
 
-// Texts of a pop-up menu's items.
-std::vector<std::string> menu_texts(HMENU menu);
 // Saves the window's picture as a 24-bit BMP file; false on failure.
 bool save_window_bitmap(HWND window, const std::string& path);
