@@ -64,13 +64,19 @@ std::string selected_row_title() {
     HWND list = main_control("超级列表框1");
     int row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (row < 0) return {};
-    wchar_t buffer[4096] = {};
-    LVITEMW item{};
-    item.iSubItem = 1;
-    item.pszText = buffer;
-    item.cchTextMax = static_cast<int>(sizeof buffer / sizeof buffer[0]);
-    SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-    return gbk::from_wide(buffer);
+    // Grows the buffer until the whole title fits: a title is never cut.
+    for (int capacity = 512;; capacity *= 2) {
+        std::wstring buffer(static_cast<std::size_t>(capacity), L'\0');
+        LVITEMW item{};
+        item.iSubItem = 1;
+        item.pszText = buffer.data();
+        item.cchTextMax = capacity;
+        int length = static_cast<int>(SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
+        if (length < capacity - 1 || capacity >= (1 << 20)) {
+            buffer.resize(static_cast<std::size_t>(length));
+            return gbk::from_wide(buffer);
+        }
+    }
 }
 
 void on_list_left_click() { set_control_text(main_control("编辑框_标题"), selected_row_title()); }

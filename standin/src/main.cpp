@@ -1,6 +1,7 @@
 // qitong-standin: stands in for the shopping site's search and the maker's
 // web pages on 127.0.0.1, so the Windows program can be tested offline.
 #include <signal.h>
+#include <sys/socket.h>
 
 #include <cstdio>
 
@@ -27,7 +28,18 @@ int main(int argc, char** argv) {
 
   StandinContext context{parsed.options.data_dir, {}};
   httplib::Server server;
+  // The library's default also sets SO_REUSEPORT, which would let a second
+  // stand-in share the port and take some of the requests; a busy port must
+  // be an error instead. SO_REUSEADDR alone still allows a quick restart.
+  server.set_socket_options([](int sock) {
+    const int yes = 1;
+    setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+  });
   add_all_routes(server, context);
+  // Headers and body go out in separate writes; without this, Nagle's rule
+  // holds the body back for the client's delayed acknowledgement (tens of ms
+  // per request), which a real site does not add.
+  server.set_tcp_nodelay(true);
   StopOnSignal stopper(server);
 
   // Loopback only: the stand-in must never be reachable from elsewhere.

@@ -150,10 +150,15 @@ TEST_F(MainWindow, HintReturnsAfterItsDelay) {
 }
 
 TEST_F(MainWindow, ListClicksCopyAndRememberTheRowTitle) {
-    add_rows({"连衣裙夏季新款", "纯棉T恤男短袖"});
+    std::string long_title;
+    for (int i = 0; i < 400; ++i) long_title += "宝贝";  // longer than any first read buffer
+    add_rows({"连衣裙夏季新款", "纯棉T恤男短袖", long_title});
     select_row(1);
     list_notify(NM_CLICK);
     EXPECT_EQ(text_of("编辑框_标题"), "纯棉T恤男短袖");
+    select_row(2);
+    list_notify(NM_CLICK);
+    EXPECT_EQ(text_of("编辑框_标题"), long_title);
     select_row(-1);
     list_notify(NM_CLICK);
     EXPECT_EQ(text_of("编辑框_标题"), "");
