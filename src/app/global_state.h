@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "config/config_page_reader.h"
+#include "config/hex_codec.h"
+
 using TrayCallback = void (*)(UINT mouse_message);
 
 struct GlobalState {
@@ -31,6 +34,8 @@ struct GlobalState {
     std::vector<std::string> settings_reply = std::vector<std::string>(5);
     std::string server_base_head;
     std::string server_base_tail;
+    ConfigPageReader page_reader;
+    HexCodec codec;
 };
 
 GlobalState& global_state();

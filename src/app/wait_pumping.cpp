@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <thread>
+
 #include "app/win_handle.h"
 
 namespace {
@@ -49,5 +52,27 @@ void wait_pumping(int microseconds) {
             continue;
         }
         return;  // the timer fired, or the wait failed
+    }
+}
+
+bool run_pumping(std::function<void()> work) {
+    // The event outlives this call when the quit message cuts the wait short.
+    auto done = std::shared_ptr<void>(CreateEventW(nullptr, TRUE, FALSE, nullptr), [](void* h) {
+        if (h) CloseHandle(h);
+    });
+    if (!done) {
+        work();
+        return true;
+    }
+    std::thread([done, work = std::move(work)] {
+        work();
+        SetEvent(done.get());
+    }).detach();
+    HANDLE handles[] = {done.get()};
+    for (;;) {
+        DWORD r = MsgWaitForMultipleObjectsEx(1, handles, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (r == WAIT_OBJECT_0) return true;
+        if (r != WAIT_OBJECT_0 + 1) return WaitForSingleObject(handles[0], INFINITE) == WAIT_OBJECT_0;
+        if (!pump_pending()) return false;
     }
 }

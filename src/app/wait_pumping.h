@@ -7,3 +7,11 @@
 // arrives during the wait, it is put back and the wait ends early, so the
 // message loop can end the program.
 void wait_pumping(int microseconds);
+
+#include <functional>
+
+// Runs work on a worker thread while the calling thread keeps processing its
+// window events, and returns when the work is done. Returns false, at once,
+// when the program's quit message arrives first: the work then finishes on
+// its own, so it must own everything it touches.
+bool run_pumping(std::function<void()> work);

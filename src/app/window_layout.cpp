@@ -95,6 +95,7 @@ Shape shape_of(ControlKind kind) {
         case ControlKind::HyperlinkLabel: return {L"STATIC", CHILD | SS_LEFT | SS_NOTIFY, 0};
         case ControlKind::PictureBox: return {L"STATIC", CHILD | SS_BITMAP | SS_NOTIFY, 0};
         case ControlKind::TransparentLabel: return {TRANSPARENT_LABEL_CLASS, CHILD, WS_EX_TRANSPARENT};
+        case ControlKind::ProgressBar: return {PROGRESS_CLASSW, CHILD, 0};
         case ControlKind::WebBrowser: break;
     }
     return {L"STATIC", CHILD, 0};
@@ -174,8 +175,10 @@ void build_layout(HWND window, const WindowLayout& layout, HFONT default_font, C
         if (!radio || !previous_was_radio) shape.style |= WS_GROUP;
         previous_was_radio = radio;
         if (spec.disabled) shape.style |= WS_DISABLED;
+        if (spec.hidden) shape.style &= ~WS_VISIBLE;
 
-        const bool has_caption = spec.kind != ControlKind::TabControl && spec.kind != ControlKind::PictureBox;
+        const bool has_caption = spec.kind != ControlKind::TabControl && spec.kind != ControlKind::PictureBox &&
+                                 spec.kind != ControlKind::ProgressBar;
         std::wstring caption = has_caption ? gbk::to_wide(spec.text) : std::wstring();
         HWND hwnd = CreateWindowExW(shape.ex_style, shape.window_class, caption.c_str(), shape.style, spec.x, spec.y,
                                     spec.width, spec.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -219,7 +222,8 @@ void build_layout(HWND window, const WindowLayout& layout, HFONT default_font, C
                 SetWindowSubclass(hwnd, hand_cursor, HAND_CURSOR_SUBCLASS_ID, 0);
                 break;
             case ControlKind::PictureBox: {
-                HBITMAP picture = LoadBitmapW(instance, MAKEINTRESOURCEW(gbk::number_from_text(spec.text)));
+                HBITMAP picture = *spec.text ? LoadBitmapW(instance, MAKEINTRESOURCEW(gbk::number_from_text(spec.text)))
+                                             : nullptr;
                 if (picture) SendMessageW(hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
                 SetWindowSubclass(hwnd, forward_to_root, FORWARD_SUBCLASS_ID, 0);
                 break;

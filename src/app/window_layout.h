@@ -22,6 +22,7 @@ enum class ControlKind {
     HyperlinkLabel,
     PictureBox,        // text names the bitmap resource id in decimal
     TransparentLabel,  // invisible, hand cursor, reports the left button press
+    ProgressBar,
 };
 
 struct ControlSpec {
@@ -32,6 +33,7 @@ struct ControlSpec {
     int x, y, width, height;
     const char* text;    // GBK caption (or address / resource, see the kind)
     bool disabled;
+    bool hidden = false;
 };
 
 struct ColumnSpec {

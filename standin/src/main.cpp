@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
   // the library writes to its socket.
   signal(SIGPIPE, SIG_IGN);
 
-  StandinContext context{parsed.options.data_dir, {}};
+  StandinContext context;
+  context.data_dir = parsed.options.data_dir;
   httplib::Server server;
   // The library's default also sets SO_REUSEPORT, which would let a second
   // stand-in share the port and take some of the requests; a busy port must
@@ -50,6 +51,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "qitong-standin: cannot listen on %s:%d\n", host, parsed.options.port);
     return 1;
   }
+  // The bootstrap pages name this address; no request is served before listen.
+  context.port = port;
   std::printf("qitong-standin listening on http://%s:%d/ (data %s)\n", host, port,
               parsed.options.data_dir.c_str());
   std::fflush(stdout);

@@ -19,4 +19,4 @@ ParsedOptions parse_options(int argc, char** argv);
 inline constexpr const char* kUsage =
     "usage: qitong-standin --port PORT --data DIR\n"
     "  Serves the stand-in search and maker pages on 127.0.0.1:PORT from DIR\n"
-    "  (DIR/catalogue.txt and DIR/maker/).\n";
+    "  (DIR/catalogue.txt, DIR/bootstrap.txt and DIR/maker/).\n";

@@ -46,11 +46,18 @@ RecordingSeams::RecordingSeams() {
 
 RecordingSeams::~RecordingSeams() { reset_seams(); }
 
-HWND open_main_window() {
+HWND open_main_window(const RecordingSeams& recording, Startup startup) {
     create_global_state();
     global_state().taskbar_created_message = RegisterWindowMessageW(L"TaskbarCreated");
+    if (startup == Startup::Loading) seams().config_timer_ms = USER_TIMER_MAXIMUM;
+    const int ends_before = recording.end_program_calls;
     HWND window = create_main_window(GetModuleHandleW(nullptr));
-    pump_for(50);  // lets the configuration timer fire once
+    seams().config_timer_ms = 10;
+    if (window && startup == Startup::Loaded) {
+        // Loaded means the panel unlocked, or the bootstrap ended the program.
+        pump_until([&] { return IsWindowEnabled(main_control("选择夹1")) || recording.end_program_calls > ends_before; },
+                   20000);
+    }
     return window;
 }
 

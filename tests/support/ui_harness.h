@@ -39,8 +39,13 @@ struct RecordingSeams {
     UINT menu_answer = 0;  // command the next pop-up menu returns
 };
 
+enum class Startup {
+    Loaded,   // the bootstrap has run (against the stand-in) before this returns
+    Loading,  // the bootstrap is held back: the window as it looks while loading
+};
+
 // A fresh program-wide state and main window, as start-up makes them.
-HWND open_main_window();
+HWND open_main_window(const RecordingSeams& recording, Startup startup = Startup::Loaded);
 // Destroys the window when it still exists and processes what follows.
 void close_main_window(HWND window);
 

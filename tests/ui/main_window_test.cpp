@@ -20,7 +20,7 @@ namespace {
 
 class MainWindow : public ::testing::Test {
 protected:
-    void SetUp() override { window = open_main_window(); ASSERT_TRUE(window); }
+    void SetUp() override { window = open_main_window(seams_); ASSERT_TRUE(window); }
     void TearDown() override { close_main_window(window); }
     static HWND control(const char* name) { return main_control(name); }
     static std::string text_of(const char* name) { return control_text(main_control(name)); }
@@ -58,6 +58,8 @@ protected:
 };
 
 TEST_F(MainWindow, CreationState) {
+    close_main_window(window);
+    window = open_main_window(seams_, Startup::Loading);
     EXPECT_EQ(control_text(window), std::string("栖桐 V1.0  客服QQ:") + QITONG_CONTACT_NUMBER);
     EXPECT_EQ(status_text(0), " 正在加载...");
     EXPECT_EQ(status_text(1), " 面板已锁定，请等待加载完成哦(大约需要1-10秒)");

@@ -27,7 +27,7 @@ std::string query(const std::string& title) {
 class SingleQuery : public ::testing::Test {
 protected:
     void SetUp() override {
-        window = open_main_window();
+        window = open_main_window(seams_);
         ASSERT_TRUE(window);
         unlock_panel(0);
     }
@@ -84,7 +84,7 @@ TEST_F(SingleQuery, AnswerArrivingAfterTheWindowIsGoneIsDropped) {
     pump_for(100);
     close_main_window(window);
     // A new window must not receive the old window's late answer.
-    window = open_main_window();
+    window = open_main_window(seams_);
     ASSERT_TRUE(window);
     pump_for(3000);
     EXPECT_EQ(result_text(), "");

@@ -23,7 +23,7 @@ void CALLBACK look_at_topmost(HWND, UINT, UINT_PTR id, DWORD) {
 
 class Tray : public ::testing::Test {
 protected:
-    void SetUp() override { window = open_main_window(); ASSERT_TRUE(window); }
+    void SetUp() override { window = open_main_window(seams_); ASSERT_TRUE(window); }
     void TearDown() override { close_main_window(window); }
     LRESULT tray_mouse(UINT mouse_message) { return SendMessageW(window, TRAY_CALLBACK_MESSAGE, 1, mouse_message); }
     static bool topmost(HWND w) { return GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST; }
