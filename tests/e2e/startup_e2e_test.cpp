@@ -4,63 +4,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstring>
-
 #include "config/ini_file.h"
-#include "main_window_layout.h"
+#include "support/program_window.h"
 #include "support/standin_control.h"
 #include "support/ui_harness.h"
 #include "text/codepage.h"
 #include "text/gbk.h"
 
 namespace {
-
-// Built on Linux the path is a Unix one, which Wine maps through drive Z:.
-std::string windows_path(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
-int control_id(const char* name) {
-    for (std::size_t i = 0; i < MAIN_WINDOW_LAYOUT.control_count; ++i)
-        if (std::strcmp(MAIN_WINDOW_LAYOUT.controls[i].name, name) == 0) return FIRST_CONTROL_ID + static_cast<int>(i);
-    return 0;
-}
-
-// Ends the program under test on every way out of the test.
-struct ProcessGuard {
-    HANDLE process;
-    ~ProcessGuard() {
-        if (WaitForSingleObject(process, 0) != WAIT_OBJECT_0) TerminateProcess(process, 1);
-        CloseHandle(process);
-    }
-};
-
-struct Search {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK take_main_window(HWND w, LPARAM p) {
-    auto* s = reinterpret_cast<Search*>(p);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    wchar_t cls[64] = {};
-    GetClassNameW(w, cls, 64);
-    if (owner == s->pid && lstrcmpW(cls, L"QitongMainWindow") == 0) {
-        s->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND main_window_of(DWORD pid) {
-    Search search{pid, nullptr};
-    EnumWindows(take_main_window, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::string window_text(HWND w) {
     wchar_t buffer[1024] = {};
@@ -84,21 +35,16 @@ TEST(EndToEnd, StartsLoadsAndAnswersASingleQuery) {
     ProcessGuard guard{process.hProcess};
 
     // The window exists before its controls do; wait for both.
-    HWND window = nullptr, tab = nullptr;
-    ASSERT_TRUE(pump_until(
-        [&] {
-            window = main_window_of(process.dwProcessId);
-            tab = window ? GetDlgItem(window, control_id("选择夹1")) : nullptr;
-            return tab != nullptr;
-        },
-        30000));
+    HWND tab = nullptr;
+    ASSERT_TRUE(pump_until([&] { return (tab = panel_of(process.dwProcessId)) != nullptr; }, 30000));
+    HWND window = GetParent(tab);
     ASSERT_TRUE(pump_until([&] { return IsWindowEnabled(tab) != FALSE; }, 30000)) << "panel never unlocked";
     EXPECT_EQ(read_ini_value(ini, "peizhi", "caishu").value_or(""), default_bootstrap_text());
 
-    HWND title = GetDlgItem(tab, control_id("编辑框_标题"));
-    HWND result = GetDlgItem(tab, control_id("编辑框_显示"));
+    HWND title = GetDlgItem(tab, main_control_id("编辑框_标题"));
+    HWND result = GetDlgItem(tab, main_control_id("编辑框_显示"));
     SendMessageW(title, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(gbk::to_wide("手工编织草帽").c_str()));
-    SendMessageW(GetDlgItem(tab, control_id("按钮_查询")), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(tab, main_control_id("按钮_查询")), BM_CLICK, 0, 0);
     EXPECT_TRUE(pump_until([&] { return window_text(result).find("宝贝个数") != std::string::npos; }, 20000));
     EXPECT_EQ(window_text(result), "正在查询...\r\n恭喜您！这个宝贝已经被收录了\r\n宝贝个数：12 [建议您进行精准核对哦]");
 

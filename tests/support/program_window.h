@@ -1,0 +1,65 @@
+// Finding the real program's window and controls from another process, for
+// the end-to-end test and the start-up benchmark. Header-only: the benchmark
+// links no test library.
+#pragma once
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "main_window_layout.h"
+
+// Built on Linux a path is a Unix one, which Wine maps through drive Z:.
+inline std::string windows_path(std::string path) {
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+// The id the layout gives the named main-window control; 0 when unknown.
+inline int main_control_id(const char* name) {
+    for (std::size_t i = 0; i < MAIN_WINDOW_LAYOUT.control_count; ++i)
+        if (std::strcmp(MAIN_WINDOW_LAYOUT.controls[i].name, name) == 0) return FIRST_CONTROL_ID + static_cast<int>(i);
+    return 0;
+}
+
+struct MainWindowSearch {
+    DWORD pid;
+    HWND found;
+};
+
+inline BOOL CALLBACK take_main_window(HWND w, LPARAM p) {
+    auto* search = reinterpret_cast<MainWindowSearch*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    wchar_t window_class[64] = {};
+    GetClassNameW(w, window_class, 64);
+    if (owner == search->pid && lstrcmpW(window_class, L"QitongMainWindow") == 0) {
+        search->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The main window of the process; nullptr while it has none.
+inline HWND main_window_of(DWORD pid) {
+    MainWindowSearch search{pid, nullptr};
+    EnumWindows(take_main_window, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The process's tab control once its window has its controls; nullptr before.
+inline HWND panel_of(DWORD pid) {
+    HWND window = main_window_of(pid);
+    return window ? GetDlgItem(window, main_control_id("选择夹1")) : nullptr;
+}
+
+// Ends a started program on every way out of a scope.
+struct ProcessGuard {
+    HANDLE process;
+    ~ProcessGuard() {
+        if (WaitForSingleObject(process, 0) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+        CloseHandle(process);
+    }
+};
