@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "check/item_list.h"
 #include "config/config_page_reader.h"
 #include "config/hex_codec.h"
 
@@ -25,6 +26,14 @@ struct GlobalState {
     WNDPROC previous_window_proc = nullptr;
     TrayCallback tray_callback = nullptr;
     UINT taskbar_created_message = 0;
+
+    // Item list and monitoring. The counts are raised by check workers.
+    ItemList items;
+    std::atomic<int> unindexed_count{0};
+    std::atomic<int> failed_count{0};
+    int monitor_state = 0;  // MONITOR_IDLE
+    int run_count = 0;
+    int elapsed_minutes = 0;
 
     // Main window: last valid monitoring interval; title of the last right-clicked row.
     std::atomic<int> check_interval_minutes{0};

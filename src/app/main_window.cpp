@@ -7,6 +7,7 @@
 #include "app/seams.h"
 #include "app/tray.h"
 #include "app/ui_post.h"
+#include "check/batch.h"
 #include "check/single_query.h"
 #include "config/bootstrap.h"
 #include "endpoints.h"
@@ -120,6 +121,10 @@ void on_command(HWND window, int id, int code) {
     }
     if (code != BN_CLICKED) return;  // also STN_CLICKED, which has the same value
     if (name == "按钮_查询") on_query_clicked();
+    else if (name == "按钮_导入宝贝全称") import_titles();
+    else if (name == "按钮_新增宝贝") add_titles();
+    else if (name == "按钮_开始自动监测") start_monitoring();
+    else if (name == "按钮_停止") stop_monitoring();
     else if (name == "按钮_精准查询") on_exact_check_clicked();
     else if (name == "按钮_清空宝贝全称") on_clear_title_clicked();
     else if (name == "超级链接框1" || name == "超级链接框3") open_page(QITONG_TUTORIAL_PAGE);
@@ -170,6 +175,8 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
             if (wparam == CONFIG_TIMER_ID) {
                 KillTimer(window, CONFIG_TIMER_ID);  // the bootstrap runs once
                 load_remote_configuration(window);
+            } else if (wparam == MONITOR_TIMER_ID) {
+                on_monitor_tick();
             }
             return 0;
         case WM_ACTIVATE:
@@ -183,12 +190,13 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
         case WM_SIZE:
             if (wparam == SIZE_MINIMIZED) on_main_window_position_changed();
             return 0;
-        case WM_QITONG_CONTROL_TEXT:
-            apply_posted_control_text(lparam);
+        case WM_QITONG_TASK:
+            run_posted_task(lparam);
             return 0;
         case WM_DESTROY:
-            discard_posted_control_texts(window);
+            discard_posted_tasks(window);
             KillTimer(window, CONFIG_TIMER_ID);
+            KillTimer(window, MONITOR_TIMER_ID);
             return 0;
         case WM_NCDESTROY:
             controls.clear();

@@ -10,6 +10,7 @@
 #include "app/seams.h"
 #include "app/ui_post.h"
 #include "app/wait_pumping.h"
+#include "check/list_rows.h"
 #include "check/single_query.h"
 #include "text/codepage.h"
 #include "text/gbk.h"
@@ -63,20 +64,7 @@ void on_clear_title_clicked() {
 std::string selected_row_title() {
     HWND list = main_control("超级列表框1");
     int row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    if (row < 0) return {};
-    // Grows the buffer until the whole title fits: a title is never cut.
-    for (int capacity = 512;; capacity *= 2) {
-        std::wstring buffer(static_cast<std::size_t>(capacity), L'\0');
-        LVITEMW item{};
-        item.iSubItem = 1;
-        item.pszText = buffer.data();
-        item.cchTextMax = capacity;
-        int length = static_cast<int>(SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
-        if (length < capacity - 1 || capacity >= (1 << 20)) {
-            buffer.resize(static_cast<std::size_t>(length));
-            return gbk::from_wide(buffer);
-        }
-    }
+    return row < 0 ? std::string() : cell_text(list, row, TITLE_COLUMN);
 }
 
 void on_list_left_click() { set_control_text(main_control("编辑框_标题"), selected_row_title()); }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 struct Seams {
@@ -14,6 +15,10 @@ struct Seams {
     std::function<void(const std::string& address)> open_address;
     // Shows a pop-up menu and returns the chosen command (0 when none).
     std::function<UINT(HMENU menu, UINT flags, int x, int y, HWND owner)> track_popup_menu;
+    // The open-file dialog: the chosen path (GBK), nothing when cancelled.
+    std::function<std::optional<std::string>(HWND owner, const std::string& initial_directory)> choose_file;
+    // The local date and time.
+    std::function<SYSTEMTIME()> local_time;
     // Ends the program's message loop.
     std::function<void()> end_program;
 
@@ -21,6 +26,8 @@ struct Seams {
     long long hint_restore_us = 10000000;    // hint line back to its caption
     long long tray_topmost_us = 1000000;     // window topmost after a tray click
     unsigned config_timer_ms = 10;           // first tick runs the bootstrap
+    long long batch_pacing_us = 1000000;     // between two checks of a batch
+    unsigned monitor_tick_ms = 60000;        // one monitoring minute
 };
 
 Seams& seams();

@@ -1,13 +1,14 @@
-// Writes into the main window's controls from worker threads: the text
-// travels as an owned payload in a posted message and is written on the
-// user-interface thread, in the order posted. When the window is gone the
-// payload is freed and nothing is written.
+// Work that worker threads hand to the main window: a task travels as an
+// owned payload in a posted message and runs on the user-interface thread,
+// in the order posted. When the window is gone, or is a later window than
+// the one meant, the task is dropped without running.
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
-constexpr UINT WM_QITONG_CONTROL_TEXT = WM_APP + 1;
+constexpr UINT WM_QITONG_TASK = WM_APP + 1;
 
 // The main window a worker writes to: its handle and the serial number of
 // that window's life, so a write meant for a destroyed window never lands in
@@ -20,12 +21,14 @@ struct MainWindowRef {
 // The current main window, taken on the user-interface thread.
 MainWindowRef current_main_window();
 
+// Queues a task for the window; false when the window no longer exists.
+bool post_task(const MainWindowRef& target, std::function<void()> task);
+
 // Queues "set" (append = false) or "append" of text to the named control.
-// False when the window no longer exists.
 bool post_control_text(const MainWindowRef& target, const std::string& control, const std::string& text, bool append);
 
-// The window procedure's side: carries out one posted write.
-void apply_posted_control_text(LPARAM payload);
+// The window procedure's side: runs one posted task.
+void run_posted_task(LPARAM payload);
 
-// Frees the payloads still queued for a window that is being destroyed.
-void discard_posted_control_texts(HWND window);
+// Frees the tasks still queued for a window that is being destroyed.
+void discard_posted_tasks(HWND window);

@@ -7,11 +7,7 @@
 
 #include "app/win_handle.h"
 
-namespace {
-
-// Dispatches every pending message; false when the quit message was seen
-// (it is posted again for the message loop).
-bool pump_pending() {
+bool pump_pending_messages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -24,13 +20,15 @@ bool pump_pending() {
     return true;
 }
 
+namespace {
+
 // Without a waitable timer: the same wait, measured by the tick count.
 void wait_by_ticks(int microseconds) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(microseconds > 0 ? microseconds : 0) / 1000;
     for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
         DWORD r = MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(deadline - now), QS_ALLINPUT,
                                               MWMO_INPUTAVAILABLE);
-        if (r == WAIT_OBJECT_0 && !pump_pending()) return;
+        if (r == WAIT_OBJECT_0 && !pump_pending_messages()) return;
     }
 }
 
@@ -48,7 +46,7 @@ void wait_pumping(int microseconds) {
     for (;;) {
         DWORD r = MsgWaitForMultipleObjectsEx(1, handles, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (r == WAIT_OBJECT_0 + 1) {
-            if (!pump_pending()) return;
+            if (!pump_pending_messages()) return;
             continue;
         }
         return;  // the timer fired, or the wait failed
@@ -73,6 +71,6 @@ bool run_pumping(std::function<void()> work) {
         DWORD r = MsgWaitForMultipleObjectsEx(1, handles, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (r == WAIT_OBJECT_0) return true;
         if (r != WAIT_OBJECT_0 + 1) return WaitForSingleObject(handles[0], INFINITE) == WAIT_OBJECT_0;
-        if (!pump_pending()) return false;
+        if (!pump_pending_messages()) return false;
     }
 }

@@ -10,6 +10,10 @@ void wait_pumping(int microseconds);
 
 #include <functional>
 
+// Processes the calling thread's pending window events once. False when the
+// program's quit message was among them (it is put back for the message loop).
+bool pump_pending_messages();
+
 // Runs work on a worker thread while the calling thread keeps processing its
 // window events, and returns when the work is done. Returns false, at once,
 // when the program's quit message arrives first: the work then finishes on

@@ -40,11 +40,24 @@ RecordingSeams::RecordingSeams() {
         return answer;
     };
     s.end_program = [this] { ++end_program_calls; };
+    s.choose_file = [this](HWND, const std::string&) {
+        ++dialogs_shown;
+        return chosen_file;
+    };
+    s.local_time = [] { return fixed_local_time(); };
+    // Monitoring minutes are driven by the tests themselves.
+    s.monitor_tick_ms = USER_TIMER_MAXIMUM;
     s.hint_restore_us = 10000000;
     s.tray_topmost_us = 1000000;
 }
 
 RecordingSeams::~RecordingSeams() { reset_seams(); }
+
+SYSTEMTIME fixed_local_time() {
+    SYSTEMTIME t{};
+    t.wYear = 2013, t.wMonth = 8, t.wDay = 1, t.wHour = 9, t.wMinute = 5, t.wSecond = 7;
+    return t;
+}
 
 HWND open_main_window(const RecordingSeams& recording, Startup startup) {
     create_global_state();

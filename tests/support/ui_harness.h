@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,12 @@ struct RecordingSeams {
     std::vector<RecordedMenu> menus;
     int end_program_calls = 0;
     UINT menu_answer = 0;  // command the next pop-up menu returns
+    std::optional<std::string> chosen_file;  // the open dialog's answer; nothing is a cancel
+    int dialogs_shown = 0;
 };
+
+// The local time the recording seams report: 2013-8-1 9:05:07.
+SYSTEMTIME fixed_local_time();
 
 enum class Startup {
     Loaded,   // the bootstrap has run (against the stand-in) before this returns
