@@ -8,6 +8,7 @@
 #include "app/tray.h"
 #include "app/ui_post.h"
 #include "check/batch.h"
+#include "check/list_rows.h"
 #include "check/single_query.h"
 #include "config/bootstrap.h"
 #include "endpoints.h"
@@ -98,6 +99,7 @@ void on_create(HWND window) {
     if (!hint_font) hint_font = make_hint_font();
     controls.clear();
     build_layout(window, MAIN_WINDOW_LAYOUT, interface_font, controls);
+    delete_all_rows(controls.get("超级列表框1"));
     SendMessageW(controls.get("标签_提示"), WM_SETFONT, reinterpret_cast<WPARAM>(hint_font), FALSE);
     add_help_link_if_no_browser(window);
     on_main_window_created(window);
@@ -133,10 +135,11 @@ void on_command(HWND window, int id, int code) {
     else if (name == "透明标签_菱角软件") open_page(QITONG_BOARD_FIRST_SITE);
 }
 
-void on_notify(const NMHDR& header) {
+void on_notify(NMHDR& header) {
     const std::string name = controls.name_of(static_cast<int>(header.idFrom));
     if (name == "超级列表框1") {
-        if (header.code == NM_CLICK) on_list_left_click();
+        if (header.code == LVN_GETDISPINFOW) fill_row_display(reinterpret_cast<NMLVDISPINFOW&>(header));
+        else if (header.code == NM_CLICK) on_list_left_click();
         else if (header.code == static_cast<UINT>(NM_RCLICK)) on_list_right_click();
     } else if (name == "选择夹1" && header.code == static_cast<UINT>(TCN_SELCHANGE)) {
         controls.show_page(static_cast<int>(SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
@@ -167,7 +170,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
             on_command(window, LOWORD(wparam), HIWORD(wparam));
             return 0;
         case WM_NOTIFY:
-            on_notify(*reinterpret_cast<const NMHDR*>(lparam));
+            on_notify(*reinterpret_cast<NMHDR*>(lparam));
             return 0;
         case WM_CTLCOLORSTATIC:
             return on_static_colour(window, reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam), lparam);

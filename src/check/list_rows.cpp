@@ -1,55 +1,57 @@
 #include "check/list_rows.h"
 
-#include <commctrl.h>
+#include <array>
 
 #include "text/codepage.h"
-#include "text/gbk.h"
+
+namespace {
+
+using Row = std::array<std::string, ITEM_LIST_COLUMNS>;
+
+// The one item list's rows; the view shows row k of this table as its row k.
+std::vector<Row> rows;
+
+bool has_cell(int row, int column) {
+    return row >= 0 && row < static_cast<int>(rows.size()) && column >= 0 && column < ITEM_LIST_COLUMNS;
+}
+
+}  // namespace
 
 void add_rows(HWND list, int first_number, const std::vector<std::string>& titles) {
     if (titles.empty()) return;
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    const int first_row = row_count(list);
-    SendMessageW(list, LVM_SETITEMCOUNT, first_row + static_cast<int>(titles.size()), LVSICF_NOINVALIDATEALL);
+    rows.reserve(rows.size() + titles.size());
     for (std::size_t i = 0; i < titles.size(); ++i) {
-        std::wstring number = std::to_wstring(first_number + static_cast<int>(i));
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = first_row + static_cast<int>(i);
-        item.pszText = number.data();
-        const int row = static_cast<int>(SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-        if (row >= 0) set_cell_text(list, row, TITLE_COLUMN, titles[i]);
+        Row row;
+        row[NUMBER_COLUMN] = std::to_string(first_number + static_cast<int>(i));
+        row[TITLE_COLUMN] = titles[i];
+        rows.push_back(std::move(row));
     }
-    // Every row was scrolled into view in turn; with drawing held back only
-    // the last one's scroll shows.
-    SendMessageW(list, LVM_ENSUREVISIBLE, row_count(list) - 1, FALSE);
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    SendMessageW(list, LVM_SETITEMCOUNT, rows.size(), LVSICF_NOSCROLL);
+    SendMessageW(list, LVM_ENSUREVISIBLE, rows.size() - 1, FALSE);
 }
 
-void delete_all_rows(HWND list) { SendMessageW(list, LVM_DELETEALLITEMS, 0, 0); }
-
-int row_count(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
-
-std::string cell_text(HWND list, int row, int column) {
-    // Grows the buffer until the whole text fits: a title is never cut.
-    for (int capacity = 512;; capacity *= 2) {
-        std::wstring buffer(static_cast<std::size_t>(capacity), L'\0');
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = buffer.data();
-        item.cchTextMax = capacity;
-        const int length = static_cast<int>(SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
-        if (length < capacity - 1 || capacity >= (1 << 20)) {
-            buffer.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-            return gbk::from_wide(buffer);
-        }
-    }
+void delete_all_rows(HWND list) {
+    rows.clear();
+    SendMessageW(list, LVM_SETITEMCOUNT, 0, 0);
 }
+
+int row_count(HWND) { return static_cast<int>(rows.size()); }
+
+std::string cell_text(HWND, int row, int column) { return has_cell(row, column) ? rows[row][column] : std::string(); }
 
 void set_cell_text(HWND list, int row, int column, const std::string& text) {
-    std::wstring wide = gbk::to_wide(text);
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = wide.data();
-    SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    if (!has_cell(row, column)) return;
+    rows[row][column] = text;
+    SendMessageW(list, LVM_REDRAWITEMS, row, row);
+}
+
+void fill_row_display(NMLVDISPINFOW& request) {
+    LVITEMW& item = request.item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+    const std::wstring text = has_cell(item.iItem, item.iSubItem) ? gbk::to_wide(rows[item.iItem][item.iSubItem])
+                                                                   : std::wstring();
+    const std::size_t n = text.size() < static_cast<std::size_t>(item.cchTextMax - 1) ? text.size()
+                                                                                      : static_cast<std::size_t>(item.cchTextMax - 1);
+    text.copy(item.pszText, n);
+    item.pszText[n] = L'\0';
 }

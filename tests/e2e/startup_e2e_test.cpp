@@ -1,6 +1,7 @@
 // The real qitong.exe against the stand-in: it starts, loads its remote
-// configuration, unlocks the panel, answers a single query and ends when
-// its window is closed.
+// configuration, unlocks the panel, answers a single query, imports a title
+// file through the open dialog and monitors it, and ends when its window is
+// closed.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -19,7 +20,7 @@ std::string window_text(HWND w) {
     return gbk::from_wide(buffer);
 }
 
-TEST(EndToEnd, StartsLoadsAndAnswersASingleQuery) {
+TEST(EndToEnd, StartsLoadsAnswersAQueryAndMonitorsAFile) {
     const std::string exe = windows_path(QITONG_EXE_PATH);
     const std::string ini = exe.substr(0, exe.find_last_of('\\') + 1) + "Config.ini";
     DeleteFileW(gbk::to_wide(ini).c_str());
@@ -47,6 +48,26 @@ TEST(EndToEnd, StartsLoadsAndAnswersASingleQuery) {
     SendMessageW(GetDlgItem(tab, main_control_id("按钮_查询")), BM_CLICK, 0, 0);
     EXPECT_TRUE(pump_until([&] { return window_text(result).find("宝贝个数") != std::string::npos; }, 20000));
     EXPECT_EQ(window_text(result), "正在查询...\r\n恭喜您！这个宝贝已经被收录了\r\n宝贝个数：12 [建议您进行精准核对哦]");
+
+    // A title file through the real open dialog, then monitoring: every
+    // title reaches the search.
+    standin_get("/__log/clear");
+    PostMessageW(GetDlgItem(tab, main_control_id("按钮_导入宝贝全称")), BM_CLICK, 0, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(pump_until([&] { return (dialog = open_dialog_of(process.dwProcessId)) != nullptr; }, 20000));
+    ASSERT_TRUE(answer_open_dialog(dialog, gbk::to_wide(windows_path(QITONG_STANDIN_DATA_DIR "/titles-sample.txt"))));
+    ASSERT_TRUE(pump_until([&] { return open_dialog_of(process.dwProcessId) == nullptr; }, 20000));
+    const int sample_titles = 16;
+    PostMessageW(GetDlgItem(tab, main_control_id("按钮_开始自动监测")), BM_CLICK, 0, 0);
+    auto searches = [] {
+        const std::string log = standin_get("/__log");
+        int n = 0;
+        for (std::size_t at = log.find("GET /book/search/"); at != std::string::npos;
+             at = log.find("GET /book/search/", at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_TRUE(pump_until([&] { return searches() >= sample_titles; }, 40000)) << searches();
 
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0) << "program did not end";

@@ -63,3 +63,31 @@ struct ProcessGuard {
         CloseHandle(process);
     }
 };
+
+inline BOOL CALLBACK take_open_dialog(HWND w, LPARAM p) {
+    auto* search = reinterpret_cast<MainWindowSearch*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    wchar_t window_class[16] = {};
+    GetClassNameW(w, window_class, 16);
+    if (owner == search->pid && lstrcmpW(window_class, L"#32770") == 0 && IsWindowVisible(w)) {
+        search->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The open-file dialog the process shows; nullptr while there is none.
+inline HWND open_dialog_of(DWORD pid) {
+    MainWindowSearch search{pid, nullptr};
+    EnumWindows(take_open_dialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Answers an open-file dialog with a path, as a user typing it and pressing Open.
+inline bool answer_open_dialog(HWND dialog, const std::wstring& path) {
+    constexpr int FILE_NAME_BOX = 0x47C;  // cmb13, the dialog's file name box
+    if (!SetDlgItemTextW(dialog, FILE_NAME_BOX, path.c_str())) return false;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return true;
+}

@@ -9,6 +9,7 @@
 #include "app/seams.h"
 #include "app/wait_pumping.h"
 #include "app/window_layout.h"
+#include "check/list_rows.h"
 #include "check/title_query.h"
 #include "endpoints.h"
 #include "main_window_layout.h"
@@ -25,20 +26,7 @@ protected:
     static HWND control(const char* name) { return main_control(name); }
     static std::string text_of(const char* name) { return control_text(main_control(name)); }
 
-    void add_rows(const std::vector<std::string>& titles) {
-        HWND list = control("超级列表框1");
-        for (std::size_t i = 0; i < titles.size(); ++i) {
-            std::wstring number = std::to_wstring(i + 1), title = gbk::to_wide(titles[i]);
-            LVITEMW item{};
-            item.mask = LVIF_TEXT;
-            item.iItem = static_cast<int>(i);
-            item.pszText = number.data();
-            SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-            item.iSubItem = 1;
-            item.pszText = title.data();
-            SendMessageW(list, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
-        }
-    }
+    void add_rows(const std::vector<std::string>& titles) { ::add_rows(control("超级列表框1"), 1, titles); }
     void select_row(int row) {
         LVITEMW state{};
         state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
