@@ -53,9 +53,10 @@ private:
     std::unordered_map<unsigned long long, std::size_t> position_;  // cell -> index into records_
 };
 
-// Records one cell's colours and repaints the list. Called from the check
-// workers; the first call installs list_parent_proc on the main window. When
-// the main window is gone only the table changes.
+// Records one cell's colours and repaints the list. Any thread may call it
+// (the check workers, the window's own); the first call installs
+// list_parent_proc on the main window. When the main window is gone only the
+// table changes.
 void set_cell_colour(int row, int column, COLORREF text_colour, COLORREF back_colour);
 inline void set_cell_colour(int row, int column, StatusColours colours) {
     set_cell_colour(row, column, colours.text_colour, colours.back_colour);

@@ -93,7 +93,9 @@ TEST(CellColourTable, OrderAndIndexSurviveRemovalsFromTheMiddle) {
 TEST(CellColours, ManyWorkersRecordingAtOnceLeaveOneRecordPerCell) {
     // Without a main window only the table changes.
     constexpr int THREADS = 8, RECORDS = 2000, CELLS = 150;
-    auto cell_of = [](int thread, int i) { return std::pair<int, int>{(i * 7 + thread * 13) % CELLS / 3, 2 + (i % 3)}; };
+    auto cell_of = [](int thread, int i) {
+        return std::pair<int, int>{(i * 7 + thread * 13) % CELLS / 3, 2 + (i % 3)};
+    };
     auto colour_of = [](int thread, int i) { return static_cast<COLORREF>(thread << 16 | i); };
 
     clear_cell_colours();
