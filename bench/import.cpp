@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
 #include "app/seams.h"
@@ -16,13 +17,6 @@
 #include "text/codepage.h"
 
 namespace {
-
-double now_ms() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Committed memory of the process (what it allocated), in MiB.
 double private_mib() {

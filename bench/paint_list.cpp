@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_clock.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
 #include "app/seams.h"
@@ -19,13 +20,6 @@
 #include "check/list_rows.h"
 
 namespace {
-
-double now_ms() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 void pump() {
     MSG msg;

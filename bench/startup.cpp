@@ -9,19 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "config/scrambling.h"
 #include "config/settings_exchange.h"
 #include "support/program_window.h"
 #include "text/codepage.h"
 
 namespace {
-
-double now_ms() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Milliseconds until the panel unlocked; negative when it did not within 30 s.
 double one_start(const std::string& exe) {

@@ -31,16 +31,7 @@ unsigned window_serial = 0;
 // focus yet, so the wish is kept until it can.
 HWND focus_target = nullptr;
 std::string dialog_directory;
-HFONT interface_font = nullptr;
 HFONT hint_font = nullptr;
-
-HFONT make_interface_font() {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        return CreateFontIndirectW(&metrics.lfMessageFont);
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
 
 HFONT make_hint_font() {
     return CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -83,7 +74,7 @@ void add_help_link_if_no_browser(HWND window) {
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)), nullptr);
     if (!link) return;
-    SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(interface_font), FALSE);
+    SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(interface_font()), FALSE);
     controls.add("链接_使用帮助", link, id, 1);
 }
 
@@ -95,10 +86,9 @@ void on_create(HWND window) {
     HICON big_icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_QITONG), IMAGE_ICON, 32, 32, 0));
     SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon));
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon));
-    if (!interface_font) interface_font = make_interface_font();
     if (!hint_font) hint_font = make_hint_font();
     controls.clear();
-    build_layout(window, MAIN_WINDOW_LAYOUT, interface_font, controls);
+    build_layout(window, MAIN_WINDOW_LAYOUT, interface_font(), controls);
     delete_all_rows(controls.get("超级列表框1"));
     SendMessageW(controls.get("标签_提示"), WM_SETFONT, reinterpret_cast<WPARAM>(hint_font), FALSE);
     add_help_link_if_no_browser(window);

@@ -248,6 +248,17 @@ void build_layout(HWND window, const WindowLayout& layout, HFONT default_font, C
     controls.show_page(0);
 }
 
+HFONT interface_font() {
+    static HFONT font = [] {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+            return CreateFontIndirectW(&metrics.lfMessageFont);
+        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }();
+    return font;
+}
+
 std::string control_text(HWND control) {
     int length = GetWindowTextLengthW(control);
     if (length <= 0) return {};

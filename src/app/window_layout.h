@@ -95,6 +95,9 @@ constexpr int FIRST_CONTROL_ID = 1000;
 // to no window); the caller decides on a fallback.
 void build_layout(HWND window, const WindowLayout& layout, HFONT default_font, ControlSet& controls);
 
+// The system's interface font (the message font), made once per process.
+HFONT interface_font();
+
 // The text of a control (GBK), and setting it.
 std::string control_text(HWND control);
 void set_control_text(HWND control, const std::string& text);

@@ -4,6 +4,7 @@
 
 #include <thread>
 
+#include "app/file_bytes.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
 #include "app/main_window_handlers.h"

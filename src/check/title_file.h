@@ -1,6 +1,5 @@
 // Title files: the text of a file's bytes and its titles.
 #pragma once
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +10,3 @@ std::string title_file_text(const std::string& bytes);
 // The titles of a file's text: pieces between separators (empty ones too),
 // the last piece only when not empty; not trimmed.
 std::vector<std::string> split_titles(const std::string& text, const std::string& separator);
-
-// The whole file at path (GBK); nothing when it cannot be opened or read.
-std::optional<std::string> read_file_bytes(const std::string& path);

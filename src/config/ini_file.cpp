@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/win_handle.h"
+#include "app/file_bytes.h"
 #include "text/codepage.h"
 #include "text/gbk.h"
 
@@ -81,24 +81,12 @@ Found locate(const std::string& ini, const std::vector<Line>& lines, const std::
     return found;
 }
 
-std::string read_file(const std::wstring& path, bool& ok) {
-    ok = false;
-    KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        ok = GetLastError() == ERROR_FILE_NOT_FOUND;  // no file yet is an empty one
-        return {};
-    }
-    std::string bytes;
-    char buffer[4096];
-    for (;;) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return {};
-        if (read == 0) break;
-        bytes.append(buffer, read);
-    }
-    ok = true;
-    return bytes;
+// The file's bytes; a file that does not exist yet reads as empty. Nothing
+// when it exists but cannot be read, so it is never overwritten blindly.
+std::optional<std::string> current_ini(const std::string& path) {
+    if (std::optional<std::string> bytes = read_file_bytes(path)) return bytes;
+    if (!file_exists(path)) return std::string();
+    return std::nullopt;
 }
 
 }  // namespace
@@ -134,35 +122,15 @@ std::optional<std::string> ini_value(const std::string& ini, const std::string& 
 
 bool write_ini_value(const std::string& path, const std::string& section, const std::string& key,
                      const std::string& value) {
-    const std::wstring wide_path = gbk::to_wide(path);
-    bool ok = false;
-    const std::string old = read_file(wide_path, ok);
-    if (!ok) return false;  // an unreadable file is never overwritten
-    const std::string updated = ini_with_value(old, section, key, value);
-    const std::wstring temporary = wide_path + L".new";
-    {
-        KernelHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) return false;
-        DWORD written = 0;
-        if (!WriteFile(file.get(), updated.data(), static_cast<DWORD>(updated.size()), &written, nullptr) ||
-            written != updated.size()) {
-            DeleteFileW(temporary.c_str());
-            return false;
-        }
-    }
-    if (MoveFileExW(temporary.c_str(), wide_path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    DeleteFileW(temporary.c_str());
-    return false;
+    const std::optional<std::string> old = current_ini(path);
+    return old && replace_file_bytes(path, ini_with_value(*old, section, key, value));
 }
 
 std::optional<std::string> read_ini_value(const std::string& path, const std::string& section,
                                           const std::string& key) {
-    bool ok = false;
-    const std::string ini = read_file(gbk::to_wide(path), ok);
-    if (!ok) return std::nullopt;
-    return ini_value(ini, section, key);
+    const std::optional<std::string> ini = read_file_bytes(path);
+    if (!ini) return std::nullopt;
+    return ini_value(*ini, section, key);
 }
 
 std::string program_directory_file(const std::string& file_name) {

@@ -13,17 +13,6 @@ constexpr wchar_t UPDATE_WINDOW_CLASS[] = L"QitongUpdateWindow";
 ControlSet controls;
 std::vector<std::string> target_fields;  // kept for the download
 
-HFONT interface_font() {
-    static HFONT font = [] {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            return CreateFontIndirectW(&metrics.lfMessageFont);
-        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }();
-    return font;
-}
-
 LRESULT CALLBACK update_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_CREATE:

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <wininet.h>
 
+#include "app/wait_pumping.h"
 #include "text/codepage.h"
 #include "text/gbk.h"
 #include "web/message_box.h"
@@ -20,20 +21,6 @@ struct Exchange {
     std::string body;
     std::string header_block;
 };
-
-// Keeps a window thread responsive while a page downloads on it. A quit
-// request is posted again so that the thread's own loop still sees it.
-void pump_messages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 // The raw header block up to its terminating zero. The usual buffer first;
 // a longer block is read again into the size WinInet asks for, so no header
@@ -69,7 +56,7 @@ Exchange exchange(const std::string& url, const char* verb, const std::string& p
     HttpSendRequestA(request.get(), headers.c_str(), static_cast<DWORD>(headers.size()),
                      body.empty() ? nullptr : const_cast<char*>(body.data()), static_cast<DWORD>(body.size()));
     for (;;) {
-        pump_messages();
+        pump_pending_messages();  // keeps a window thread responsive during a download
         char piece[READ_PIECE] = {};
         DWORD read = 0;
         if (!InternetReadFile(request.get(), piece, READ_PIECE, &read) || read == 0) break;

@@ -24,30 +24,34 @@ inline int main_control_id(const char* name) {
     return 0;
 }
 
-struct MainWindowSearch {
+struct WindowSearch {
     DWORD pid;
+    const wchar_t* window_class;
     HWND found;
 };
 
-inline BOOL CALLBACK take_main_window(HWND w, LPARAM p) {
-    auto* search = reinterpret_cast<MainWindowSearch*>(p);
+inline BOOL CALLBACK take_window_of_class(HWND w, LPARAM p) {
+    auto* search = reinterpret_cast<WindowSearch*>(p);
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
     wchar_t window_class[64] = {};
     GetClassNameW(w, window_class, 64);
-    if (owner == search->pid && lstrcmpW(window_class, L"QitongMainWindow") == 0) {
+    if (owner == search->pid && lstrcmpW(window_class, search->window_class) == 0 && IsWindowVisible(w)) {
         search->found = w;
         return FALSE;
     }
     return TRUE;
 }
 
-// The main window of the process; nullptr while it has none.
-inline HWND main_window_of(DWORD pid) {
-    MainWindowSearch search{pid, nullptr};
-    EnumWindows(take_main_window, reinterpret_cast<LPARAM>(&search));
+// The process's first visible top-level window of a class; nullptr when none.
+inline HWND window_of(DWORD pid, const wchar_t* window_class) {
+    WindowSearch search{pid, window_class, nullptr};
+    EnumWindows(take_window_of_class, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+// The main window of the process; nullptr while it has none.
+inline HWND main_window_of(DWORD pid) { return window_of(pid, L"QitongMainWindow"); }
 
 // The process's tab control once its window has its controls; nullptr before.
 inline HWND panel_of(DWORD pid) {
@@ -64,25 +68,8 @@ struct ProcessGuard {
     }
 };
 
-inline BOOL CALLBACK take_open_dialog(HWND w, LPARAM p) {
-    auto* search = reinterpret_cast<MainWindowSearch*>(p);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    wchar_t window_class[16] = {};
-    GetClassNameW(w, window_class, 16);
-    if (owner == search->pid && lstrcmpW(window_class, L"#32770") == 0 && IsWindowVisible(w)) {
-        search->found = w;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The open-file dialog the process shows; nullptr while there is none.
-inline HWND open_dialog_of(DWORD pid) {
-    MainWindowSearch search{pid, nullptr};
-    EnumWindows(take_open_dialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+inline HWND open_dialog_of(DWORD pid) { return window_of(pid, L"#32770"); }
 
 // Answers an open-file dialog with a path, as a user typing it and pressing Open.
 inline bool answer_open_dialog(HWND dialog, const std::wstring& path) {
