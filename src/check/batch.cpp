@@ -43,6 +43,9 @@ bool one_pass() {
     const MainWindowRef window = current_main_window();
     for (int i = 1; i <= n; ++i) {
         if (!IsWindow(window.window) || restart_requested) return false;
+        // A shorter list imported meanwhile: the items past its end are gone,
+        // and waiting a second for each of them would only stall the batch.
+        if (i > state.items.count()) break;
         if (state.monitor_state != MONITOR_RUNNING) {
             set_status_text(1, STOPPED_TEXT);
             return false;
@@ -69,6 +72,7 @@ bool one_pass() {
 }
 
 struct CheckResult {
+    SearchVerdict verdict;
     std::string status, count;
     bool sets_time;
     StatusColours colours;
@@ -78,14 +82,15 @@ CheckResult result_of(const std::string& page) {
     const SearchOutcome outcome = classify_search_page(page, batch_not_found_marker(global_state().settings_reply));
     switch (outcome.verdict) {
         case SearchVerdict::NotIndexed:
-            return {"未收录", "0", false, NOT_INDEXED_COLOURS};
+            return {outcome.verdict, "未收录", "0", false, NOT_INDEXED_COLOURS};
         case SearchVerdict::Indexed:
-            return {"已收录", text_between(page, COUNT_START_MARKER, COUNT_END_MARKER), true, INDEXED_COLOURS};
+            return {outcome.verdict, "已收录", text_between(page, COUNT_START_MARKER, COUNT_END_MARKER), true,
+                    INDEXED_COLOURS};
         case SearchVerdict::Failed:
             break;
     }
     // Nothing fetched, or a page that says neither: no result to show.
-    return {"查询失败", "", false, FAILED_COLOURS};
+    return {SearchVerdict::Failed, "查询失败", "", false, FAILED_COLOURS};
 }
 
 }  // namespace
@@ -185,8 +190,8 @@ void check_item(const MainWindowRef& window, int i) {
     if (!title) return;
     const std::string page = gbk::until_zero(网页_访问(search_url(title->text), 0, "", "", "", "", PAGE_UTF8));
     const CheckResult result = result_of(page);
-    if (result.status == "未收录") ++state.unindexed_count;
-    if (result.status == "查询失败") ++state.failed_count;
+    if (result.verdict == SearchVerdict::NotIndexed) ++state.unindexed_count;
+    if (result.verdict == SearchVerdict::Failed) ++state.failed_count;
     const std::string time = result.sets_time ? format_check_time(seams().local_time()) : std::string();
     const unsigned generation = title->generation;
     post_task(window, [i, result, time, generation] {

@@ -301,6 +301,26 @@ TEST_F(Batch, CountsHoldAfterManyConcurrentChecks) {
     EXPECT_EQ(status_text(1), " 共60个宝贝->已收录: 20 个->未收录: 40 个  正在监测->距下次查询还有: 9 Min");
 }
 
+void CALLBACK import_shorter_list(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    import_titles();
+}
+
+TEST_F(Batch, AShorterImportDuringABatchEndsItAtTheNewLength) {
+    import({"连衣裙夏季新款", "手工编织草帽", "纯棉T恤男短袖", "亲子装一家三口", "复古帆布双肩包"});
+    seams_.chosen_file = title_file({"北欧风陶瓷马克杯"}, "one.txt");
+    seams().batch_pacing_us = 400000;
+    SetTimer(nullptr, 0, 100, import_shorter_list);
+    const ULONGLONG start = GetTickCount64();
+    click("按钮_开始自动监测");
+    EXPECT_LT(GetTickCount64() - start, 1500u) << "no waits for items that are gone";
+    EXPECT_TRUE(monitor_timer_on(window));  // the batch reached its end
+    pump_for(500);
+    // The old first item's answer does not land on the new first row.
+    EXPECT_EQ(row_count(list()), 1);
+    EXPECT_EQ(status(0), "");
+}
+
 TEST_F(Batch, ACheckOfAnItemThatNoLongerExistsWritesNothing) {
     import({"慢慢来的宝贝", "慢慢来的宝贝", "慢慢来的宝贝"});  // answered after 2 s each
     click("按钮_开始自动监测");
