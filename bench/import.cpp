@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench_clock.h"
+#include "app/file_bytes.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
 #include "app/seams.h"
@@ -35,10 +36,9 @@ std::string write_temp(const std::string& bytes) {
     wchar_t dir[MAX_PATH], path[MAX_PATH];
     GetTempPathW(MAX_PATH, dir);
     GetTempFileNameW(dir, L"qt", 0, path);
-    FILE* f = _wfopen(path, L"wb");
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    fclose(f);
-    return gbk::from_wide(path);
+    const std::string name = gbk::from_wide(path);
+    replace_file_bytes(name, bytes);
+    return name;
 }
 
 // The reference: the same split with nothing but std::string.

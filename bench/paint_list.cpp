@@ -16,18 +16,11 @@
 #include "app/global_state.h"
 #include "app/main_window.h"
 #include "app/seams.h"
+#include "app/wait_pumping.h"
 #include "check/cell_colours.h"
 #include "check/list_rows.h"
 
 namespace {
-
-void pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 void fill(HWND list, int rows) {
     std::vector<std::string> titles;
@@ -42,7 +35,7 @@ void fill(HWND list, int rows) {
 
 // Mean milliseconds of one full repaint of the list.
 double repaint_ms(HWND list, int repeats) {
-    pump();
+    pump_pending_messages();
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);  // warm up
     const double start = now_ms();
     for (int i = 0; i < repeats; ++i) RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
@@ -79,7 +72,7 @@ int main(int argc, char** argv) {
     for (int row = 0; row < rows; ++row)
         set_cell_colour(row, STATUS_COLUMN, row % 2 ? NOT_INDEXED_COLOURS : INDEXED_COLOURS);
     const double record_ms = now_ms() - record_start;
-    pump();
+    pump_pending_messages();
 
     // Recordings from a worker, one after the other while the window runs:
     // each waits for the window's thread, which repaints in between.
@@ -92,7 +85,7 @@ int main(int argc, char** argv) {
         done = true;
     });
     while (!done) {
-        pump();
+        pump_pending_messages();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
     }
     worker.join();

@@ -33,23 +33,28 @@ HWND main_window() { return global_state().main_window; }
 
 void show_run_count() { set_control_text(main_control("标签_已查询次数"), gbk::decimal(global_state().run_count)); }
 
-// One pass over the items that existed when it started. False when it did
-// not reach its end (stopped, window gone, or a newer batch took over).
-bool one_pass() {
+// Whether the pass may go on; when monitoring was stopped meanwhile, the
+// status bar says so.
+bool still_monitoring(const MainWindowRef& window) {
+    if (!IsWindow(window.window) || restart_requested) return false;
+    if (global_state().monitor_state == MONITOR_RUNNING) return true;
+    set_status_text(1, STOPPED_TEXT);
+    return false;
+}
+
+// One pass over the items that existed when it started; it ends early when
+// monitoring stops, the window goes, or a newer batch takes over.
+void one_pass() {
     GlobalState& state = global_state();
     state.unindexed_count = 0;
     state.failed_count = 0;
     const int n = state.items.count();
     const MainWindowRef window = current_main_window();
     for (int i = 1; i <= n; ++i) {
-        if (!IsWindow(window.window) || restart_requested) return false;
+        if (!still_monitoring(window)) return;
         // A shorter list imported meanwhile: the items past its end are gone,
         // and waiting a second for each of them would only stall the batch.
         if (i > state.items.count()) break;
-        if (state.monitor_state != MONITOR_RUNNING) {
-            set_status_text(1, STOPPED_TEXT);
-            return false;
-        }
         set_status_text(1, CHECKING_TEXT);
         SendMessageW(list(), LVM_ENSUREVISIBLE, i - 1, FALSE);
         // Read afresh for every item: choosing "查询全部" mid-batch makes the rest due.
@@ -59,16 +64,11 @@ bool one_pass() {
             std::thread(check_item, window, i).detach();
             wait_pumping(static_cast<int>(seams().batch_pacing_us));
         }
-        if (!pump_pending_messages()) return false;
+        if (!pump_pending_messages()) return;
     }
-    if (!IsWindow(window.window) || restart_requested) return false;
-    if (state.monitor_state != MONITOR_RUNNING) {
-        set_status_text(1, STOPPED_TEXT);
-        return false;
-    }
+    if (!still_monitoring(window)) return;
     set_status_text(1, monitor_status_text(state.check_interval_minutes));
     SetTimer(window.window, MONITOR_TIMER_ID, seams().monitor_tick_ms, nullptr);
-    return true;
 }
 
 struct CheckResult {

@@ -7,6 +7,7 @@
 
 #include <map>
 
+#include "app/file_bytes.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
 #include "app/seams.h"
@@ -75,10 +76,7 @@ protected:
     }
     std::string raw_file(const std::string& bytes, const std::string& name) {
         const std::string path = artifact_dir() + "\\" + name;
-        if (FILE* f = _wfopen(gbk::to_wide(path).c_str(), L"wb")) {
-            fwrite(bytes.data(), 1, bytes.size(), f);
-            fclose(f);
-        }
+        EXPECT_TRUE(replace_file_bytes(path, bytes));
         files.push_back(path);
         return path;
     }

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/file_bytes.h"
 #include "app/global_state.h"
 #include "app/main_window.h"
 #include "app/seams.h"
@@ -24,23 +25,6 @@
 namespace {
 
 const std::string CONFIG_INI = program_directory_file("Config.ini");
-
-std::string file_bytes(const std::string& path) {
-    std::string bytes;
-    if (FILE* f = _wfopen(gbk::to_wide(path).c_str(), L"rb")) {
-        char buffer[4096];
-        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
-        fclose(f);
-    }
-    return bytes;
-}
-
-void write_bytes(const std::string& path, const std::string& bytes) {
-    if (FILE* f = _wfopen(gbk::to_wide(path).c_str(), L"wb")) {
-        fwrite(bytes.data(), 1, bytes.size(), f);
-        fclose(f);
-    }
-}
 
 bool settings_requested() { return standin_get("/__log").find("POST /maker/peizhi.php") != std::string::npos; }
 
@@ -124,7 +108,7 @@ TEST_F(Bootstrap, FirstPageFailingFallsBackToTheSecond) {
 }
 
 TEST_F(Bootstrap, NeitherPageGoodEndsTheProgramAndLeavesTheCacheAlone) {
-    write_bytes(CONFIG_INI, "[peizhi]\r\ncaishu=earlier\r\n");
+    ASSERT_TRUE(replace_file_bytes(CONFIG_INI, "[peizhi]\r\ncaishu=earlier\r\n"));
     // Markers around a text without "|", or a text of too few fields.
     for (const char* setup : {"/__config/set?page1=nopipe&page2=nostart", "/__config/set?text=1%7C2%7C3"}) {
         SCOPED_TRACE(setup);
@@ -133,7 +117,7 @@ TEST_F(Bootstrap, NeitherPageGoodEndsTheProgramAndLeavesTheCacheAlone) {
         seams_.end_program_calls = 0;
         start();
         expect_ended_with("无法连接到服务器!部分功能可能无法使用");
-        EXPECT_EQ(file_bytes(CONFIG_INI), "[peizhi]\r\ncaishu=earlier\r\n");
+        EXPECT_EQ(read_file_bytes(CONFIG_INI).value_or("<none>"), "[peizhi]\r\ncaishu=earlier\r\n");
         EXPECT_FALSE(settings_requested());
         close_main_window(window);
     }
@@ -223,7 +207,7 @@ TEST_F(Bootstrap, CacheHoldsTheExactGbkBytesInTheProgramDirectory) {
     SetCurrentDirectoryW(previous);
     ASSERT_TRUE(unlocked());
     std::string expected = gbk::replace_all(text, "{base}", standin_url("/"));
-    EXPECT_EQ(file_bytes(CONFIG_INI), "[peizhi]\r\ncaishu=" + expected + "\r\n");
+    EXPECT_EQ(read_file_bytes(CONFIG_INI).value_or("<none>"), "[peizhi]\r\ncaishu=" + expected + "\r\n");
 }
 
 TEST_F(Bootstrap, ShortOrGarbledSettingsReplyFallsBack) {
